@@ -55,7 +55,7 @@ constexpr unsigned Create = 0x0001, Destroy = 0x0002, SetFocus = 0x0007, KillFoc
                    CtlColorBtn = 0x0135, App = 0x8000;
 // Button, edit and combo-box control messages.
 constexpr unsigned BmGetCheck = 0x00F0, BmSetCheck = 0x00F1, BmClick = 0x00F5,
-                   EmLimitText = 0x00C5, CbAddString = 0x0143, CbGetCurSel = 0x0147,
+                   EmLimitText = 0x00C5, CbGetCurSel = 0x0147,
                    CbSetCurSel = 0x014E, CbShowDropDown = 0x014F, CbSetItemHeight = 0x0153,
                    CbGetItemHeight = 0x0154, CbGetDroppedState = 0x0157;
 }  // namespace msg
@@ -136,6 +136,8 @@ LResult callWindowProc(WindowProc proc, Window window, unsigned message, WParam 
 LResult sendMessage(Window window, unsigned message, WParam wParam, LParam lParam);
 bool postMessage(Window window, unsigned message, WParam wParam, LParam lParam);
 int controlId(Window window);
+// CB_ADDSTRING with a GBK item text.
+void addListItem(Window comboBox, const Text& item);
 
 // ---- The message loop ----------------------------------------------------------------------
 
@@ -186,6 +188,11 @@ Color systemColor(int index);
 // Horizontal gradient through the given colours, evenly spaced from left to right.
 void fillHorizontalGradient(PaintContext& context, Rect rect, const Color* colors, int count);
 void drawText(PaintContext& context, const Text& text, Rect rect, unsigned format, Color color);
+
+// WM_CTLCOLORSTATIC / WM_CTLCOLORBTN answer for a standard control: sets the text colour and a
+// transparent background on the control's device context (the message's wParam) and returns
+// the COLOR_BTNFACE brush as the message's result.
+LResult controlColors(WParam deviceContext, Color textColor);
 
 // ---- Message boxes -------------------------------------------------------------------------
 
