@@ -1,0 +1,22 @@
+// The group-box subclass.
+#include "app/group_box.h"
+
+#include "app/controls.h"
+
+namespace {
+
+platform::WindowProc groupBoxProc = nullptr;
+
+platform::LResult forwardingProc(platform::Window window, unsigned message,
+                                 platform::WParam wParam, platform::LParam lParam) {
+    if (message == platform::msg::Command)
+        return platform::sendMessage(windowHandle(Control::MainWindow), message, wParam, lParam);
+    return platform::callWindowProc(groupBoxProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void forwardGroupBoxNotifications(platform::Window groupBox) {
+    platform::WindowProc previous = platform::setWindowProc(groupBox, forwardingProc);
+    if (previous != forwardingProc) groupBoxProc = previous;
+}

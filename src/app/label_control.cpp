@@ -1,0 +1,50 @@
+// The label window class.
+#include "app/label_control.h"
+
+#include "app/window_description.h"
+#include "hotkeys/hotkey_dispatcher.h"
+#include "hotkeys/hotkey_registry.h"
+
+namespace {
+
+constexpr platform::Color kGradient[] = {platform::rgb(255, 0, 0), platform::rgb(255, 255, 0),
+                                         platform::rgb(0, 255, 0)};
+
+void paint(platform::Window window) {
+    const Control control = controlOfId(platform::controlId(window));
+    if (control == Control::MainWindow) return;
+    const ControlRow& row = rowOf(control);
+    platform::PaintContext context = platform::beginPaint(window);
+    const platform::Rect area = platform::clientRect(window);
+    if (row.gradient)
+        platform::fillHorizontalGradient(context, area, kGradient, 3);
+    else
+        platform::fillRect(context, area, platform::systemColor(platform::sysColor::BtnFace));
+    using namespace platform::dt;
+    const unsigned layout = row.wordBreak ? WordBreak : SingleLine | VCenter;
+    platform::drawText(context, platform::getWindowText(window), area, Left | NoClip | layout,
+                       row.textColor);
+    platform::endPaint(context);
+}
+
+platform::LResult labelWindowProc(platform::Window window, unsigned message,
+                                  platform::WParam wParam, platform::LParam lParam) {
+    switch (message) {
+    case platform::msg::Paint:
+        paint(window);
+        return 0;
+    case platform::msg::EraseBkgnd:
+        return 1;  // paint draws the whole background
+    case HotkeyNotifyMessage:
+        dispatchHotkey(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
+        return 0;
+    default:
+        return platform::defWindowProc(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+const char* const kLabelClassName = "SpruceLabel";
+
+void registerLabelClass() { platform::registerClass(kLabelClassName, labelWindowProc, 0); }
