@@ -11,6 +11,14 @@
 
 #include "platform/text.h"
 
+// Windows calls window procedures and system functions with __stdcall on 32-bit x86 (on x64
+// there is one convention), so a window procedure of the program is declared with this.
+#if defined(_WIN32) && !defined(_WIN64)
+#define PLATFORM_WINAPI __stdcall
+#else
+#define PLATFORM_WINAPI
+#endif
+
 namespace platform {
 
 struct WindowTag;
@@ -18,7 +26,7 @@ using Window = WindowTag*;  // HWND
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
-using WindowProc = LResult (*)(Window, unsigned message, WParam, LParam);
+using WindowProc = LResult(PLATFORM_WINAPI*)(Window, unsigned message, WParam, LParam);
 using Color = std::uint32_t;  // COLORREF: 0x00BBGGRR
 
 constexpr Color rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
@@ -241,11 +249,6 @@ void* procAddress(Module module, const char* name);
 void freeLibrary(Module module);
 void* currentProcess();
 
-#if defined(_WIN32) && !defined(_WIN64)
-#define PLATFORM_WINAPI __stdcall
-#else
-#define PLATFORM_WINAPI
-#endif
 // The signature of kernel32's SetProcessWorkingSetSize.
 using SetProcessWorkingSetSizeFn = int(PLATFORM_WINAPI*)(void* process, std::size_t minimum,
                                                         std::size_t maximum);
