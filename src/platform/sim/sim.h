@@ -4,8 +4,8 @@
 // tests only and program code never includes it.
 //
 // Model, in the points where the program depends on Windows:
-// - One thread, one queue. getMessage takes posted messages first (FIFO), then queued input
-//   (keys), then WM_QUIT once the posted messages are gone, then one WM_PAINT for a visible
+// - One thread, one queue. getMessage takes posted messages first (FIFO), then WM_QUIT once
+//   the posted messages are gone, then queued input (keys), then one WM_PAINT for a visible
 //   window marked invalid, then one WM_TIMER of a due timer (the one due earliest). Timers and
 //   paints are low priority and never queue up: a timer that fell due several times while the
 //   program was busy gives one WM_TIMER, and its next due time keeps its phase (the first
@@ -208,7 +208,9 @@ void failCursorPos(bool fail);  // cursorPos returns false and leaves its point 
 // BUTTON behaves as for BM_CLICK: it takes the focus, an auto check box toggles, the parent is
 // notified; a group box ignores it. EDIT takes the focus. COMBOBOX takes the focus and opens or
 // closes its list. Other classes get WM_LBUTTONDOWN and WM_LBUTTONUP (client coordinates of
-// the window's centre). Throws NotClickable.
+// the window's centre). The pointer first moves to the centre of the window's visible part
+// (as hover does, so a window holding the capture sees it leave), and a click into a window
+// that is not active activates its top-level window. Throws NotClickable.
 void click(platform::Window window);
 bool isClickable(platform::Window window);
 // Focuses the window, then sends WM_CHAR per byte of text.
