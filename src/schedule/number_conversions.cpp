@@ -26,7 +26,6 @@ public:
     bool takeSign() { return at(isSign) && take() == '-'; }
 
     std::size_t position() const { return pos_; }
-    void moveTo(std::size_t position) { pos_ = position; }
     std::string_view since(std::size_t start) const { return text_.substr(start, pos_ - start); }
 
 private:
@@ -46,16 +45,12 @@ std::int64_t takeExponentDigits(Scanner& scan) {
     return exponent;
 }
 
-// After the mantissa: an exponent letter counts only when a digit follows its optional sign.
+// After the mantissa. A letter with no digit after its optional sign leaves the exponent 0,
+// just as if the number had ended before the letter.
 std::int64_t takeExponent(Scanner& scan) {
     if (!scan.at(isExponentLetter)) return 0;
-    const std::size_t letter = scan.position();
     scan.take();
     const bool negative = scan.takeSign();
-    if (!scan.at(isDigit)) {
-        scan.moveTo(letter);
-        return 0;
-    }
     const std::int64_t exponent = takeExponentDigits(scan);
     return negative ? -exponent : exponent;
 }

@@ -56,6 +56,8 @@ const HardCase kHardCases[] = {
     {"integer part far beyond the largest double", "1" + repeated('0', 400), kInfinity},
     {"an exponent of 25 digits", "1e" + repeated('9', 25), kInfinity},
     {"a negative exponent of 25 digits", "1e-" + repeated('9', 25), 0.0},
+    {"an exponent that wraps to 1 in 64 bits", "1e18446744073709551617", kInfinity},
+    {"a negative exponent that wraps to -1 in 64 bits", "1e-18446744073709551617", 0.0},
     {"a 25-digit exponent with leading zeros",
      "0." + repeated('0', 30) + "5e" + "0000000000000000000000031", 5.0},
     {"negative zero keeps its sign", "-0", -0.0},
