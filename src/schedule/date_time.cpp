@@ -77,8 +77,8 @@ CalendarParts breakDown(DateTime d) {
     const double w = v > 0 ? v + kHalfSecond : v - kHalfSecond;
     const double wholeDays = std::trunc(w);
     const double magnitude = std::fabs(w);
-    int seconds = static_cast<int>((magnitude - std::trunc(magnitude)) * kSecondsPerDay);
-    if (seconds >= kSecondsPerDay) seconds = kSecondsPerDay - 1;  // a product rounded up
+    // A fraction below 1 times 86400 rounds to below 86400, so the hour stays within 0..23.
+    const int seconds = static_cast<int>((magnitude - std::trunc(magnitude)) * kSecondsPerDay);
 
     const CivilDate date = civilFromDays(static_cast<long long>(wholeDays) - kDayOfCivilEpoch);
     return {date.year, date.month, date.day, seconds / 3600, seconds / 60 % 60, seconds % 60};

@@ -108,6 +108,39 @@ TEST(BreakDown, RoundsToTheNearestSecond) {
     EXPECT_EQ(shown(breakDown(-0.4 * kSecond)), "1899-12-30 0:0:0");
 }
 
+// Where rounding to the second crosses a midnight the fraction of the day is nearly 1: the
+// breakdown must give the last second of one day or the first of the other, never a 24th hour.
+TEST(BreakDown, CrossesMidnightCleanly) {
+    const struct {
+        DateTime midnight;
+        const char* before;  // nearer to zero than the crossing
+        const char* after;
+    } cases[] = {
+        {1.0, "1899-12-30 23:59:59", "1899-12-31 0:0:0"},
+        {45357.0, "2024-3-5 23:59:59", "2024-3-6 0:0:0"},
+        {kLatestDateTime, "9999-12-30 23:59:59", "9999-12-31 0:0:0"},
+        // Before day 0 the time of day grows away from zero: -1.99 is late on 29 December.
+        {-1.0, "1899-12-30 23:59:59", "1899-12-29 0:0:0"},
+        {-2.0, "1899-12-29 23:59:59", "1899-12-28 0:0:0"},
+        {-36522.0, "1800-1-2 23:59:59", "1800-1-1 0:0:0"},
+    };
+    constexpr int kUlpsEachSide = 2000;
+    for (const auto& row : cases) {
+        const DateTime crossing = row.midnight - std::copysign(kSecond / 2, row.midnight);
+        DateTime d = crossing;
+        for (int i = 0; i < kUlpsEachSide; ++i) d = std::nextafter(d, 0.0);
+        bool sawBefore = false, sawAfter = false;
+        for (int i = 0; i < 2 * kUlpsEachSide; ++i, d = std::nextafter(d, row.midnight)) {
+            const std::string parts = shown(breakDown(d));
+            sawBefore = sawBefore || parts == row.before;
+            sawAfter = sawAfter || parts == row.after;
+            ASSERT_TRUE(parts == row.before || parts == row.after)
+                << std::hexfloat << d << " gives " << parts;
+        }
+        EXPECT_TRUE(sawBefore && sawAfter) << "the steps miss the crossing at " << row.midnight;
+    }
+}
+
 TEST(BreakDown, ClampsToTheEndsOfTheRange) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const struct {
