@@ -29,7 +29,7 @@ HotkeyId registerHotkey(platform::Window window, platform::Window receiver,
     // Without NoRepeat a held key would toggle its action at the keyboard's repeat rate.
     const unsigned flags = systemModifiers(modifierCode) | NoRepeat;
     if (!previousWindowProc) previousWindowProc = platform::setWindowProc(window, hotkeyWindowProc);
-    ++lastHotkeyId;
+    lastHotkeyId = lastHotkeyId == 0 ? kFirstHotkeyId : lastHotkeyId + 1;
     const bool accepted =
         platform::registerHotKey(window, lastHotkeyId, flags, static_cast<unsigned>(virtualKey));
     return accepted ? lastHotkeyId : 0;

@@ -73,8 +73,9 @@ TEST_F(StartupTest, EveryControlHasItsParentRectTextAndVisibility) {
         EXPECT_EQ(rect.width(), expected.width()) << controlIdOf(row.control);
         EXPECT_EQ(rect.height(), expected.height()) << controlIdOf(row.control);
         EXPECT_TRUE(platform::isWindowVisible(w)) << controlIdOf(row.control);
-        if (row.kind != ControlKind::DropDown)
+        if (row.kind != ControlKind::DropDown) {
             EXPECT_EQ(platform::getWindowText(w), row.content) << controlIdOf(row.control);
+        }
     }
 }
 

@@ -65,6 +65,7 @@ TEST_F(WindowCommandsTest, ExitWhileClickingEndsWithZeroAndNoLaterClick) {
 }
 
 TEST_F(WindowCommandsTest, HelpBoxesShowTheirTexts) {
+    clickControl(Control::ScheduleAreaCheck);  // the usage button lies in the schedule area
     clickControl(Control::HotkeysButton);
     clickControl(Control::UsageButton);
     ASSERT_EQ(sim::messageBoxLog().size(), 2u);

@@ -124,6 +124,7 @@ TEST_F(WindowTest, EditBoxesAcceptOnlyDigitsAndMinusWhenTyped) {
     EXPECT_EQ(textOf(Control::IntervalEdit), "1-2");
     sim::paste(handle(Control::IntervalEdit), "abc");
     EXPECT_EQ(textOf(Control::IntervalEdit), "1-2abc") << "pasted text is not filtered";
+    clickControl(Control::ScheduleAreaCheck);
     typeInto(Control::HourEdit, "123");
     EXPECT_EQ(textOf(Control::HourEdit), "12") << "at most two characters";
 }

@@ -12,16 +12,13 @@ using namespace platform;
 
 class ContinuousClickerTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        sim::movePointer(300, 400);
-    }
     bool clicking() { return timerRunning(Control::ClickTimer); }
 };
 
 TEST_F(ContinuousClickerTest, FirstPressAfterChoosingStartsAndTheNextStops) {
     chooseStartKey("A");
     EXPECT_EQ(focusedWindow(), handle(Control::IntervalEdit));
+    sim::movePointer(300, 400);
     press('A');
     EXPECT_EQ(periodOf(Control::ClickTimer), 10);
     clearInput();

@@ -57,7 +57,7 @@ TEST_F(TimerControlTest, TicksMergeWhileTheThreadIsBusy) {
         return sim::kIdOk;
     });
     clearInput();
-    clickControl(Control::UsageButton);
+    clickControl(Control::HotkeysButton);
     sim::runPending();
     EXPECT_EQ(leftClicks(), 1) << "one tick, not a burst";
 }
@@ -71,7 +71,7 @@ TEST_F(TimerControlTest, TicksGoOnInsideAnOpenBox) {
         return sim::kIdOk;
     });
     clearInput();
-    clickControl(Control::UsageButton);
+    clickControl(Control::HotkeysButton);
     EXPECT_EQ(clicksInside, 10);
 }
 

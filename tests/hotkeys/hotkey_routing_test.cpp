@@ -44,9 +44,10 @@ TEST_F(HotkeyRoutingTest, ModifierCodesTranslateToSystemFlags) {
         std::int32_t code;
         unsigned flags;
     };
-    using namespace hotkeyFlag;
-    const Case cases[] = {{1, Control}, {2, Shift}, {3, Control | Shift}, {4, Alt},
-                          {5, Alt | Control}, {6, Alt | Shift}, {0, 0}};
+    namespace f = hotkeyFlag;
+    const Case cases[] = {{1, f::Control},          {2, f::Shift},          {3, f::Control | f::Shift},
+                          {4, f::Alt},              {5, f::Alt | f::Control}, {6, f::Alt | f::Shift},
+                          {0, 0}};
     unsigned key = 'A';
     for (const Case c : cases) {
         ASSERT_NE(registerHotkey(handle(Control::MainWindow), handle(Control::HotkeyLabel), c.code,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/control_properties.h"
+#include "app/message_box.h"
 #include "app/program_state.h"
 #include "clicker/timer_control.h"
 #include "hotkeys/hotkey_registry.h"
@@ -17,9 +18,17 @@ class ScheduledClickTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
+        showScheduleArea();
+    }
+    // The schedule area shown, a point captured.
+    void showScheduleArea() {
         clickControl(Control::ScheduleAreaCheck);
         replaceText(Control::XEdit, "50");
         replaceText(Control::YEdit, "60");
+    }
+    void restartAt(const sim::WallTime& time) {
+        start([&] { sim::setWallClock(time); });
+        showScheduleArea();
     }
     void setTime(const char* hour, const char* minute, const char* second) {
         replaceText(Control::HourEdit, hour);
@@ -70,9 +79,7 @@ TEST_F(ScheduledClickTest, ClickingStartsInTheSetSecondAtThePoint) {
 
 TEST_F(ScheduledClickTest, TicksThatSkipTheSetSecondStillFire) {
     // Ticks 1010 ms apart from 12:00:00.985 fall at 01.995 and 03.005: second 2 gets none.
-    start([] { sim::setWallClock({2024, 3, 5, 12, 0, 0, 985}); });
-    replaceText(Control::XEdit, "1");
-    replaceText(Control::YEdit, "1");
+    restartAt({2024, 3, 5, 12, 0, 0, 985});
     setTime("12", "0", "2");
     confirm();
     writePeriod(Control::ScheduleTimer, 1010);
@@ -98,9 +105,7 @@ TEST_F(ScheduledClickTest, ALongStallDoesNotFireLate) {
 }
 
 TEST_F(ScheduledClickTest, EmptyHourAndMinuteWithZeroSecondsFireAtMidnight) {
-    start([] { sim::setWallClock({2024, 3, 5, 23, 59, 58, 500}); });
-    replaceText(Control::XEdit, "1");
-    replaceText(Control::YEdit, "1");
+    restartAt({2024, 3, 5, 23, 59, 58, 500});
     setTime("", "", "00");
     confirm();
     advance(1000);
@@ -111,9 +116,7 @@ TEST_F(ScheduledClickTest, EmptyHourAndMinuteWithZeroSecondsFireAtMidnight) {
 
 TEST_F(ScheduledClickTest, HoursOutOfRangeNeverFire) {
     for (const char* hour : {"24", "99", "-1"}) {
-        start([] { sim::setWallClock({2024, 3, 5, 0, 0, 0, 500}); });
-        replaceText(Control::XEdit, "1");
-        replaceText(Control::YEdit, "1");
+        restartAt({2024, 3, 5, 0, 0, 0, 500});
         setTime(hour, "", "");
         confirm();
         advance(3000);
