@@ -5,7 +5,7 @@ namespace {
 
 platform::WindowProc editProc = nullptr;
 
-platform::LResult filteringProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI filteringProc(platform::Window window, unsigned message,
                                 platform::WParam wParam, platform::LParam lParam) {
     if (message == platform::msg::Char && !typedCharacterAllowed(wParam)) return 0;
     return platform::callWindowProc(editProc, window, message, wParam, lParam);

@@ -7,7 +7,7 @@ namespace {
 
 platform::WindowProc groupBoxProc = nullptr;
 
-platform::LResult forwardingProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI forwardingProc(platform::Window window, unsigned message,
                                  platform::WParam wParam, platform::LParam lParam) {
     if (message == platform::msg::Command)
         return platform::sendMessage(windowHandle(Control::MainWindow), message, wParam, lParam);

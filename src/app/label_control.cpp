@@ -27,7 +27,7 @@ void paint(platform::Window window) {
     platform::endPaint(context);
 }
 
-platform::LResult labelWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI labelWindowProc(platform::Window window, unsigned message,
                                   platform::WParam wParam, platform::LParam lParam) {
     switch (message) {
     case platform::msg::Paint:

@@ -48,7 +48,7 @@ void onMouseMove(platform::Window window) {
     setHovered(window, inside);
 }
 
-platform::LResult linkWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI linkWindowProc(platform::Window window, unsigned message,
                                  platform::WParam wParam, platform::LParam lParam) {
     switch (message) {
     case platform::msg::Paint:

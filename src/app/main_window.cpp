@@ -33,7 +33,7 @@ platform::LResult onControlColor(platform::WParam deviceContext, platform::LPara
     return platform::controlColors(deviceContext, text);
 }
 
-platform::LResult mainWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI mainWindowProc(platform::Window window, unsigned message,
                                  platform::WParam wParam, platform::LParam lParam) {
     switch (message) {
     case platform::msg::Command:

@@ -33,7 +33,7 @@ void onTimerWindowDestroyed(platform::Window window) {
     *timer = TimerControl{};
 }
 
-platform::LResult timerWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI timerWindowProc(platform::Window window, unsigned message,
                                   platform::WParam wParam, platform::LParam lParam) {
     switch (message) {
     case platform::msg::Timer:

@@ -39,7 +39,7 @@ void unregisterHotkey(platform::Window window, HotkeyId id) {
     if (id != 0) platform::unregisterHotKey(window, id);
 }
 
-platform::LResult hotkeyWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI hotkeyWindowProc(platform::Window window, unsigned message,
                                    platform::WParam wParam, platform::LParam lParam) {
     if (message == platform::msg::Hotkey && lastHotkeyId >= kFirstHotkeyId &&
         wParam >= static_cast<platform::WParam>(kFirstHotkeyId) &&

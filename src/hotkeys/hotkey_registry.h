@@ -18,7 +18,7 @@ HotkeyId registerHotkey(platform::Window window, platform::Window receiver,
 // Gives a key back to the other programs. A 0 id names no registration.
 void unregisterHotkey(platform::Window window, HotkeyId id);
 
-platform::LResult hotkeyWindowProc(platform::Window window, unsigned message,
+platform::LResult PLATFORM_WINAPI hotkeyWindowProc(platform::Window window, unsigned message,
                                    platform::WParam wParam, platform::LParam lParam);
 
 HotkeyId lastIssuedHotkeyId();
