@@ -120,6 +120,9 @@ struct Desktop {
     KeyState keys;
     MessageProcessor processor;
     std::vector<Timer> timers;
+    // runFor delivers only ticks due by its end time, so a handler slower than its timer's
+    // period cannot keep it running for ever.
+    std::optional<std::int64_t> tickHorizon;
     std::int64_t now = 0;
     std::int64_t wallAtZero = 0;  // wall clock (ms since 1970-01-01, local) at now() == 0
 

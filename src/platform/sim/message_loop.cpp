@@ -33,8 +33,9 @@ bool fetchPaint(Message& message) {
 bool fetchTimer(Message& message) {
     Desktop& d = desktop();
     Timer* due = nullptr;
+    const std::int64_t latest = d.tickHorizon ? std::min(d.now, *d.tickHorizon) : d.now;
     for (Timer& t : d.timers)
-        if (t.due <= d.now && (!due || t.due < due->due)) due = &t;
+        if (t.due <= latest && (!due || t.due < due->due)) due = &t;
     if (!due) return false;
     message = {due->window, platform::msg::Timer, due->id, 0};
     // Ticks missed while the thread was busy merge; the timer keeps its phase.
@@ -178,6 +179,12 @@ void runPending() {
 void runFor(std::int64_t ms) {
     detail::Desktop& d = detail::desktop();
     const std::int64_t end = d.now + std::max<std::int64_t>(ms, 0);
+    struct Horizon {
+        std::optional<std::int64_t>& slot;
+        std::optional<std::int64_t> saved;
+        ~Horizon() { slot = saved; }
+    } horizon{d.tickHorizon, d.tickHorizon};
+    d.tickHorizon = horizon.saved ? std::min(*horizon.saved, end) : end;
     runPending();
     while (!d.quit) {
         const auto next = nextTimerDue();

@@ -116,7 +116,8 @@ void setMessageProcessor(MessageProcessor processor);
 // Delivers what can be fetched now, without advancing the clock.
 void runPending();
 // Advances the clock by ms, stopping at each due time on the way and delivering everything that
-// is due there; finally delivers what is due at the end time.
+// is due there; finally delivers what is due at the end time. Only ticks due by the end time
+// are delivered: when handlers spend time (spendTime) the clock can end up past the end.
 void runFor(std::int64_t ms);
 // Called from inside a handler: the handler takes ms of virtual time. Nothing is dispatched;
 // timers that fall due meanwhile merge into one tick each.
