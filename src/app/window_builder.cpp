@@ -79,7 +79,9 @@ bool createControl(const ControlRow& row, platform::Window main) {
     platform::Rect rect = row.rect;
     if (row.kind == ControlKind::DropDown) rect.bottom = rect.top + kDropDownListHeight;
     const platform::Window window =
-        platform::createWindow(settings.className, Text(row.content), Child | settings.style,
+        // Siblings clip each other, so a group box never paints over the labels above it.
+        platform::createWindow(settings.className, Text(row.content),
+                               Child | ClipSiblings | settings.style,
                                settings.exStyle, rect, main, controlIdOf(row.control));
     if (!window) return false;
     setWindowHandle(row.control, window);

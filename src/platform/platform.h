@@ -75,6 +75,7 @@ constexpr unsigned ButtonClicked = 0, EditKillFocus = 0x0200, ComboSelEndOk = 9;
 
 namespace style {
 constexpr std::uint32_t Child = 0x40000000, Visible = 0x10000000, ClipChildren = 0x02000000,
+                        ClipSiblings = 0x04000000,
                         Caption = 0x00C00000, SysMenu = 0x00080000, MinimizeBox = 0x00020000,
                         TabStop = 0x00010000, VScroll = 0x00200000, Popup = 0x80000000;
 constexpr std::uint32_t BsPushButton = 0x0, BsAutoCheckBox = 0x3, BsGroupBox = 0x7,
