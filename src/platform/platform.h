@@ -203,6 +203,10 @@ void drawText(PaintContext& context, const Text& text, Rect rect, unsigned forma
 // the COLOR_BTNFACE brush as the message's result.
 LResult controlColors(WParam deviceContext, Color textColor);
 
+// WM_ERASEBKGND answer: fills the window's client area on the device context (the message's
+// wParam) with COLOR_BTNFACE.
+void eraseBackground(Window window, WParam deviceContext);
+
 // ---- Message boxes -------------------------------------------------------------------------
 
 // MessageBoxA(NULL, text, title, style): the button's id, 0 when the box fails.

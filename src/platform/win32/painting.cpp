@@ -96,4 +96,10 @@ LResult controlColors(WParam deviceContext, Color textColor) {
     return reinterpret_cast<LResult>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+void eraseBackground(Window window, WParam deviceContext) {
+    RECT client{};
+    GetClientRect(win32::hwnd(window), &client);
+    FillRect(reinterpret_cast<HDC>(deviceContext), &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 }  // namespace platform
