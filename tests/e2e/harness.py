@@ -84,6 +84,53 @@ def require_tools():
             raise HarnessError(f"{exe} is missing: build {BUILD} first")
 
 
+def wine_env(prefix, display):
+    env = dict(os.environ)
+    env.update({
+        "DISPLAY": display,
+        "WINEPREFIX": str(prefix),
+        "WINEARCH": "win64",
+        "WINEDEBUG": "-all",
+        # No Mono or Gecko installer at boot; a crash ends the process instead of waiting on
+        # a debugger dialog.
+        "WINEDLLOVERRIDES": "mscoree,mshtml=;winedbg.exe=d",
+    })
+    return env
+
+
+def prepare_prefix(prefix, env, window_manager):
+    """Boots the prefix once and sets it up; later calls return at once. window_manager:
+    whether the display has one (a user's desktop) or not (the tests' Xvfb)."""
+    prefix = Path(prefix)
+    version = f"{PREFIX_SETUP_VERSION} {'managed' if window_manager else 'unmanaged'}"
+    stamp = prefix / ".e2e-setup"
+    if stamp.exists() and stamp.read_text().strip() == version:
+        return
+
+    def wine(*args, timeout=STARTUP_TIMEOUT):
+        subprocess.run(["wine", *args], env=env, check=True, timeout=timeout,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    started = time.monotonic()
+    log(f"setting up the Wine prefix {prefix} (once; takes a while)")
+    wine("wineboot", "--init", timeout=300)
+    subprocess.run(["wineserver", "-w"], env=env, timeout=300)
+    # Without a window manager Wine must draw captions itself, and hiding a window would
+    # otherwise stall while Wine waits for a manager's answer.
+    wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
+         "/d", "Y" if window_manager else "N", "/f")
+    for face in FONT_LINKED_FACES:
+        wine("reg", "add", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink",
+             "/v", face, "/t", "REG_MULTI_SZ", "/d", CJK_FONT_LINK, "/f")
+    fonts = prefix / "drive_c" / "windows" / "Fonts"
+    fonts.mkdir(parents=True, exist_ok=True)
+    for font in Path("/usr/share/wine/fonts").glob("*.ttf"):
+        shutil.copy(font, fonts / font.name)
+    subprocess.run(["wineserver", "-w"], env=env, timeout=300)
+    stamp.write_text(version + "\n")
+    log(f"prefix ready in {time.monotonic() - started:.1f} s")
+
+
 class Session:
     """Xvfb + Wine prefix + wineserver for the whole run."""
 
@@ -107,7 +154,7 @@ class Session:
             signal.signal(sig, lambda number, _frame: sys.exit(128 + number))
         self._lock_prefix()
         self._start_xvfb()
-        self.env = self._wine_env()
+        self.env = wine_env(PREFIX, self.display)
         self._prepare_prefix()
         # One persistent wineserver for the run: later program starts need not boot one.
         subprocess.run(["wineserver", "-p"], env=self.env, timeout=60)
@@ -160,46 +207,9 @@ class Session:
         self.display = f":{number}"
         log(f"Xvfb {self.width}x{self.height} on {self.display} (pid {self.xvfb.pid})")
 
-    def _wine_env(self):
-        env = dict(os.environ)
-        env.update({
-            "DISPLAY": self.display,
-            "WINEPREFIX": str(PREFIX),
-            "WINEARCH": "win64",
-            "WINEDEBUG": "-all",
-            # No Mono or Gecko installer at boot; a crash ends the process instead of
-            # waiting on a debugger dialog.
-            "WINEDLLOVERRIDES": "mscoree,mshtml=;winedbg.exe=d",
-        })
-        return env
-
-    def _wine(self, *args, timeout=STARTUP_TIMEOUT):
-        subprocess.run(["wine", *args], env=self.env, check=True, timeout=timeout,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def _prepare_prefix(self):
-        stamp = PREFIX / ".e2e-setup"
-        if stamp.exists() and stamp.read_text().strip() == PREFIX_SETUP_VERSION:
-            return
-        started = time.monotonic()
-        log(f"setting up the Wine prefix {PREFIX} (once; takes a while)")
-        self._wine("wineboot", "--init", timeout=300)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=300)
-        # Without a window manager Wine must draw captions itself, and hiding a window would
-        # otherwise stall while Wine waits for a manager's answer.
-        self._wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
-                   "/d", "N", "/f")
-        for face in FONT_LINKED_FACES:
-            self._wine("reg", "add",
-                       r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink",
-                       "/v", face, "/t", "REG_MULTI_SZ", "/d", CJK_FONT_LINK, "/f")
-        fonts = PREFIX / "drive_c" / "windows" / "Fonts"
-        fonts.mkdir(parents=True, exist_ok=True)
-        for font in Path("/usr/share/wine/fonts").glob("*.ttf"):
-            shutil.copy(font, fonts / font.name)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=300)
-        stamp.write_text(PREFIX_SETUP_VERSION + "\n")
-        log(f"prefix ready in {time.monotonic() - started:.1f} s")
+        prepare_prefix(PREFIX, self.env, window_manager=False)
 
     # -- clean-up --------------------------------------------------------------------------
 
@@ -476,3 +486,12 @@ class ProgramTestCase(unittest.TestCase):
         except Exception as error:
             lines.append(f"  (no screenshot: {error})")
         print("\n".join(lines), file=sys.stderr, flush=True)
+
+
+if __name__ == "__main__":
+    # tools/run.sh on a user's display: python3 harness.py prepare-desktop-prefix PREFIX
+    if sys.argv[1:2] == ["prepare-desktop-prefix"] and len(sys.argv) == 3:
+        prepare_prefix(sys.argv[2], wine_env(sys.argv[2], os.environ.get("DISPLAY", "")),
+                       window_manager=True)
+    else:
+        sys.exit("usage: harness.py prepare-desktop-prefix PREFIX")
