@@ -17,7 +17,8 @@
 // - runFor/runPending are the message loop of a test: they fetch as getMessage does and hand
 //   each message to the message processor (default: translateMessage + dispatchMessage). While
 //   a message box is open they dispatch directly (translate + dispatch), as the box's own loop
-//   does, never through the processor. Both stop when WM_QUIT is pending and leave it queued.
+//   does, never through the processor. Both stop delivering when WM_QUIT is pending and leave
+//   it queued (runFor still moves the clock to its end).
 // - Sent messages (sendMessage, and every user action below except keys) run the window
 //   procedure at once, nested. Keys are queued input, delivered by runPending/runFor, because
 //   the program's message loop looks at key messages before dispatching them.
@@ -113,7 +114,8 @@ using MessageProcessor = std::function<void(const platform::Message&)>;
 // function restores the default, translateMessage + dispatchMessage.
 void setMessageProcessor(MessageProcessor processor);
 
-// Delivers what can be fetched now, without advancing the clock.
+// Delivers what can be fetched now, without advancing the clock. Throws Runaway after a million
+// messages (a handler slower than its own timer's period keeps a timer due for ever).
 void runPending();
 // Advances the clock by ms, stopping at each due time on the way and delivering everything that
 // is due there; finally delivers what is due at the end time. Only ticks due by the end time
@@ -214,9 +216,10 @@ void failCursorPos(bool fail);  // cursorPos returns false and leaves its point 
 // that is not active activates its top-level window. Throws NotClickable.
 void click(platform::Window window);
 bool isClickable(platform::Window window);
-// Focuses the window, then sends WM_CHAR per byte of text.
+// Focuses the window, then sends WM_CHAR per byte of text. Throws NotClickable.
 void typeText(platform::Window window, const Text& text);
-// Appends text to an edit box unfiltered (like WM_PASTE), cut at the box's limit.
+// Appends text to an edit box unfiltered (like WM_PASTE), cut at the box's limit. Throws
+// NotClickable (also for a window that is no edit box).
 void paste(platform::Window window, const Text& text);
 // The user opens the list (if it is closed) and picks item index. Throws NotClickable, or
 // std::out_of_range for a bad index.
