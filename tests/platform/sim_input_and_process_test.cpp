@@ -151,6 +151,12 @@ TEST_F(SimProcess, ScreenSizeIconsAndFontAreAnswered) {
     EXPECT_EQ(sim::windowFont(w), platform::stockGuiFont());
     EXPECT_EQ(sim::windowIcon(w, true), platform::loadIcon("DEFAULT_ICON", 32));
     EXPECT_EQ(sim::windowIcon(w, false), 0u);
+    constexpr unsigned kGetFont = 0x0031;
+    Window edit = child(w, "EDIT", 0, 1);
+    platform::sendMessage(edit, msg::SetFont, platform::stockGuiFont(), 1);
+    EXPECT_EQ(platform::sendMessage(edit, kGetFont, 0, 0),
+              static_cast<LResult>(platform::stockGuiFont()));  // system controls keep it
+    EXPECT_EQ(platform::sendMessage(w, kGetFont, 0, 0), 0);    // defWindowProc does not
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ constexpr unsigned CbnSelChange = 1, CbnSetFocus = 3, CbnKillFocus = 4, CbnDropD
 }  // namespace code
 
 constexpr unsigned kCbAddString = 0x0143, kCbGetCount = 0x0146, kCtlColorEdit = 0x0133;
+constexpr unsigned kGetFont = 0x0031;  // WM_GETFONT: the font of the last WM_SETFONT
 constexpr unsigned kVkSpace = 0x20, kVkDown = 0x28;
 constexpr unsigned kButtonTypeMask = 0xF, kBsDefPushButton = 0x1;
 
@@ -102,6 +103,8 @@ LResult PLATFORM_WINAPI buttonProc(Window window, unsigned message, WParam wPara
         paintControl(window, push ? msg::CtlColorBtn : msg::CtlColorStatic, window->text, format);
         return 0;
     }
+    case kGetFont:
+        return static_cast<LResult>(window->font);
     default:
         return defWindowProc(window, message, wParam, lParam);
     }
@@ -170,6 +173,8 @@ LResult PLATFORM_WINAPI editProc(Window window, unsigned message, WParam wParam,
     case msg::Paint:
         paintControl(window, kCtlColorEdit, window->text, dt::Left | dt::SingleLine);
         return 0;
+    case kGetFont:
+        return static_cast<LResult>(window->font);
     default:
         return defWindowProc(window, message, wParam, lParam);
     }
@@ -257,6 +262,8 @@ LResult PLATFORM_WINAPI comboProc(Window window, unsigned message, WParam wParam
     case msg::Paint:
         paintControl(window, kCtlColorEdit, getWindowText(window), dt::Left | dt::SingleLine);
         return 0;
+    case kGetFont:
+        return static_cast<LResult>(window->font);
     default:
         return defWindowProc(window, message, wParam, lParam);
     }
