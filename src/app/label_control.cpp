@@ -2,6 +2,7 @@
 #include "app/label_control.h"
 
 #include "app/window_description.h"
+#include "app/window_font.h"
 #include "hotkeys/hotkey_dispatcher.h"
 #include "hotkeys/hotkey_registry.h"
 
@@ -29,6 +30,8 @@ void paint(platform::Window window) {
 
 platform::LResult PLATFORM_WINAPI labelWindowProc(platform::Window window, unsigned message,
                                   platform::WParam wParam, platform::LParam lParam) {
+    if (platform::LResult result = 0; handleFontMessage(window, message, wParam, result))
+        return result;
     switch (message) {
     case platform::msg::Paint:
         paint(window);

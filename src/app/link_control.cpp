@@ -2,6 +2,7 @@
 #include "app/link_control.h"
 
 #include "app/controls.h"
+#include "app/window_font.h"
 #include "app/event_bindings.h"
 #include "platform/platform.h"
 
@@ -50,6 +51,8 @@ void onMouseMove(platform::Window window) {
 
 platform::LResult PLATFORM_WINAPI linkWindowProc(platform::Window window, unsigned message,
                                  platform::WParam wParam, platform::LParam lParam) {
+    if (platform::LResult result = 0; handleFontMessage(window, message, wParam, result))
+        return result;
     switch (message) {
     case platform::msg::Paint:
         paint(window);

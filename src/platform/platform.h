@@ -55,7 +55,7 @@ struct Message {
 namespace msg {
 constexpr unsigned Create = 0x0001, Destroy = 0x0002, SetFocus = 0x0007, KillFocus = 0x0008,
                    SetText = 0x000C, Paint = 0x000F, Close = 0x0010, Quit = 0x0012,
-                   EraseBkgnd = 0x0014, SetCursor = 0x0020, SetFont = 0x0030, SetIcon = 0x0080,
+                   EraseBkgnd = 0x0014, SetCursor = 0x0020, SetFont = 0x0030, GetFont = 0x0031, SetIcon = 0x0080,
                    NcDestroy = 0x0082, KeyDown = 0x0100, KeyUp = 0x0101, Char = 0x0102,
                    SysKeyDown = 0x0104, Command = 0x0111, SysCommand = 0x0112, Timer = 0x0113,
                    MouseMove = 0x0200, LButtonDown = 0x0201, LButtonUp = 0x0202,
