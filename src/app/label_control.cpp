@@ -1,6 +1,7 @@
 // The label window class.
 #include "app/label_control.h"
 
+#include "app/caption_painting.h"
 #include "app/window_description.h"
 #include "app/window_font.h"
 #include "hotkeys/hotkey_dispatcher.h"
@@ -15,17 +16,10 @@ void paint(platform::Window window) {
     const Control control = controlOfId(platform::controlId(window));
     if (control == Control::MainWindow) return;
     const ControlRow& row = rowOf(control);
-    platform::PaintContext context = platform::beginPaint(window);
-    const platform::Rect area = platform::clientRect(window);
-    if (row.gradient)
-        platform::fillHorizontalGradient(context, area, kGradient, 3);
-    else
-        platform::fillRect(context, area, platform::systemColor(platform::sysColor::BtnFace));
     using namespace platform::dt;
     const unsigned layout = row.wordBreak ? WordBreak : SingleLine | VCenter;
-    platform::drawText(context, platform::getWindowText(window), area, Left | NoClip | layout,
-                       row.textColor);
-    platform::endPaint(context);
+    paintCaption(window, row.gradient ? std::span(kGradient) : std::span<const platform::Color>(),
+                 Left | NoClip | layout, row.textColor);
 }
 
 platform::LResult PLATFORM_WINAPI labelWindowProc(platform::Window window, unsigned message,

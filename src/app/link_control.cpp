@@ -1,6 +1,7 @@
 // The hyperlink window class.
 #include "app/link_control.h"
 
+#include "app/caption_painting.h"
 #include "app/controls.h"
 #include "app/window_font.h"
 #include "app/event_bindings.h"
@@ -25,13 +26,8 @@ platform::Color currentColor() {
 }
 
 void paint(platform::Window window) {
-    platform::PaintContext context = platform::beginPaint(window);
-    const platform::Rect area = platform::clientRect(window);
-    platform::fillRect(context, area, platform::systemColor(platform::sysColor::BtnFace));
     using namespace platform::dt;
-    platform::drawText(context, platform::getWindowText(window), area,
-                       Center | VCenter | SingleLine | NoPrefix | NoClip, currentColor());
-    platform::endPaint(context);
+    paintCaption(window, {}, Center | VCenter | SingleLine | NoPrefix | NoClip, currentColor());
 }
 
 void setHovered(platform::Window window, bool hovered) {
