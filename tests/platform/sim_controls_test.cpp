@@ -206,3 +206,29 @@ TEST_F(SimControls, ControlsPaintTheirTextInTheColourTheirParentAnswers) {
 }
 
 }  // namespace
+
+namespace {
+
+class SimPainting : public simtest::SimTest {};
+
+TEST_F(SimPainting, AnErasingInvalidationPaintsTheBackgroundIntoTheNextPaint) {
+    using namespace simtest;
+    Window main = topLevel();
+    platform::showWindow(main, platform::show::Show);
+    sim::runPending();
+    const int paints = sim::paintCount(main);
+    platform::invalidateRect(main, false);
+    sim::runPending();
+    EXPECT_EQ(sim::paintCount(main), paints + 1);
+    EXPECT_TRUE(sim::lastPaint(main).empty());  // nothing erased, nothing drawn
+    platform::invalidateRect(main, true);
+    sim::runPending();
+    ASSERT_EQ(sim::lastPaint(main).size(), 1u);
+    const sim::PaintOp& fill = sim::lastPaint(main)[0];
+    EXPECT_EQ(fill.kind, sim::PaintKind::FillRect);
+    EXPECT_EQ(fill.color, platform::systemColor(platform::sysColor::BtnFace));
+    EXPECT_EQ(fill.rect.width(), platform::clientRect(main).width());
+    EXPECT_EQ(sim::invalidateCount(main), 2);
+}
+
+}  // namespace

@@ -152,11 +152,9 @@ LResult defWindowProc(Window window, unsigned message, WParam wParam, LParam lPa
         endPaint(context);
         return 0;
     }
-    case msg::EraseBkgnd: {
-        PaintContext context{window, reinterpret_cast<void*>(wParam)};
-        fillRect(context, clientRect(window), systemColor(sysColor::BtnFace));
+    case msg::EraseBkgnd:
+        eraseBackground(window, wParam);
         return 1;
-    }
     default:
         return 0;
     }
