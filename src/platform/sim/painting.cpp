@@ -104,8 +104,9 @@ std::uintptr_t stockGuiFont() { return kGuiFontToken; }
 
 namespace sim {
 
-std::vector<PaintOp> lastPaint(platform::Window window) {
-    return window ? window->lastPaint : std::vector<PaintOp>{};
+const std::vector<PaintOp>& lastPaint(platform::Window window) {
+    static const std::vector<PaintOp> none;
+    return window ? window->lastPaint : none;
 }
 
 std::vector<Text> paintedTexts(platform::Window window) {

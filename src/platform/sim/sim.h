@@ -269,7 +269,8 @@ struct PaintOp {
 };
 // Operations of the window's latest beginPaint..endPaint (system controls paint their text,
 // in the colour that their parent's WM_CTLCOLOR* answer chose).
-std::vector<PaintOp> lastPaint(platform::Window window);
+// The reference stays valid until the window's next paint or reset.
+const std::vector<PaintOp>& lastPaint(platform::Window window);
 std::vector<Text> paintedTexts(platform::Window window);
 int paintCount(platform::Window window);       // completed paints
 int invalidateCount(platform::Window window);  // invalidateRect calls naming the window
