@@ -176,8 +176,16 @@ def expand_schedule_area(test):
                               f"the window to grow to {EXPANDED_HEIGHT} pixels")
 
 
+def pointer_location(test):
+    answer = test.desktop.xdotool("getmouselocation", "--shell")
+    values = dict(line.split("=", 1) for line in answer.split() if "=" in line)
+    return int(values["X"]), int(values["Y"])
+
+
 def move_pointer(test, x, y):
-    test.desktop.xdotool("mousemove", "--sync", x, y)
+    # xdotool's --sync waits for a motion, which never comes if the pointer is there already.
+    if pointer_location(test) != (x, y):
+        test.desktop.xdotool("mousemove", "--sync", x, y)
 
 
 def capture_point(test, key_window, x, y):
