@@ -15,7 +15,7 @@ RATE_BOUNDS = (13.0, 22.0)
 MEASURED_SPAN = 3.0
 
 # Long enough apart that the system does not pair two ticks' clicks into a double click.
-KIND_INTERVAL_MS = 800
+KIND_INTERVAL_MS = 1000
 KIND_CASES = [
     (0, "left_single", ["WM_LBUTTONDOWN", "WM_LBUTTONUP"]),
     (1, "left_double", ["WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_LBUTTONDBLCLK", "WM_LBUTTONUP"]),
