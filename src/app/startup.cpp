@@ -7,7 +7,7 @@
 #include "app/program_state.h"
 #include "app/window_builder.h"
 #include "app/window_keys.h"
-#include "hotkeys/hotkey_registry.h"
+#include "hotkeys/program_hotkey.h"
 
 namespace {
 
@@ -23,10 +23,8 @@ void enterProgramFolder() {
 }  // namespace
 
 void onMainWindowCreated() {
-    const platform::Window main = windowHandle(Control::MainWindow);
-    const platform::Window receiver = windowHandle(Control::HotkeyLabel);
-    showHideHotkeyId = registerHotkey(main, receiver, 0, kVirtualKeyF3);
-    captureHotkeyId = registerHotkey(main, receiver, 0, kVirtualKeyF1);
+    showHideHotkeyId = registerProgramHotkey(kVirtualKeyF3);
+    captureHotkeyId = registerProgramHotkey(kVirtualKeyF1);
     captureArmed = 1;
     unlockKeyPending = 1;
     lockConfirmed = 0;

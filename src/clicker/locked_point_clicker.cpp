@@ -6,12 +6,11 @@
 #include "app/program_state.h"
 #include "clicker/pointer.h"
 #include "clicker/timer_control.h"
-#include "hotkeys/hotkey_registry.h"
+#include "hotkeys/program_hotkey.h"
 #include "schedule/conversions.h"
 
 namespace {
 
-constexpr std::int32_t kPointClickPeriod = 10;
 constexpr std::int32_t kVirtualKeyUp = 38;
 
 bool pointPresent() {
@@ -30,8 +29,7 @@ void onLockButton() {
         return;
     }
     if (unlockKeyPending == 1) {
-        unlockHotkeyId = registerHotkey(windowHandle(Control::MainWindow),
-                                        windowHandle(Control::HotkeyLabel), 0, kVirtualKeyUp);
+        unlockHotkeyId = registerProgramHotkey(kVirtualKeyUp);
         unlockKeyPending = 0;
     }
     if (lockConfirmed == 0) {

@@ -5,6 +5,7 @@
 #include "app/program_state.h"
 #include "clicker/timer_control.h"
 #include "hotkeys/hotkey_registry.h"
+#include "hotkeys/program_hotkey.h"
 #include "hotkeys/start_key_table.h"
 
 void onStartKeySelected() {
@@ -13,8 +14,8 @@ void onStartKeySelected() {
     const platform::Window main = windowHandle(Control::MainWindow);
     // The replaced key goes back to the other programs, and choosing it again can succeed.
     unregisterHotkey(main, startStopHotkeyId);
-    startStopHotkeyId = registerHotkey(main, windowHandle(Control::HotkeyLabel), 0,
-                                       static_cast<std::int32_t>(StartKeyTable[static_cast<std::size_t>(k)].virtualKey));
+    startStopHotkeyId = registerProgramHotkey(
+        static_cast<std::int32_t>(StartKeyTable[static_cast<std::size_t>(k)].virtualKey));
     // The next press does what the clicker's state calls for: start when idle, else stop.
     clickArmed = timerRunning(Control::ClickTimer) ? 0 : 1;
     setFocus(Control::IntervalEdit);

@@ -10,13 +10,12 @@
 #include "app/program_state.h"
 #include "clicker/locked_point_clicker.h"
 #include "clicker/timer_control.h"
-#include "hotkeys/hotkey_registry.h"
+#include "hotkeys/program_hotkey.h"
 #include "schedule/conversions.h"
 
 namespace {
 
 constexpr std::int32_t kSchedulePeriod = 1000;
-constexpr std::int32_t kPointClickPeriod = 10;
 constexpr std::int32_t kVirtualKeyF4 = 115;
 constexpr double kMatchTolerance = 1e-7;
 // Seconds looked back over: a tick delayed longer (sleep, a clock jump) must not fire late.
@@ -70,8 +69,7 @@ void onScheduleButton() {
     messageBox(Text("时间到了自动点击的时候，想关闭的话请按下F4就行了。"_gbk), boxStyle::Info);
     setCaption(Control::ScheduleLabel, scheduleText());
     if (stopKeyPending == 1) {
-        stopScheduleHotkeyId = registerHotkey(windowHandle(Control::MainWindow),
-                                              windowHandle(Control::HotkeyLabel), 0, kVirtualKeyF4);
+        stopScheduleHotkeyId = registerProgramHotkey(kVirtualKeyF4);
         stopKeyPending = 0;
     }
     if (!timerRunning(Control::ScheduleTimer)) lastCheckedSecond.reset();
