@@ -9,6 +9,7 @@ import datetime
 import json
 import re
 import subprocess
+import sys
 import time
 
 from harness import ARTIFACTS, ClickTarget, HarnessError, controls_by_id, wait_for
@@ -170,8 +171,30 @@ def window_height(tree):
     return bottom - top
 
 
+# How long a check box may take to show a click before the click counts as lost.
+CLICK_LANDING_TIMEOUT = 3
+CLICK_ATTEMPTS = 3
+
+
+def toggle_check(test, name):
+    """A real click that flips the check box. Wine now and then loses a click that comes while
+    it is still activating a newly shown window of another process; only a click that left the
+    box as it was is sent again, so a slow click is never taken back by a second one."""
+    was = control(test.current_tree(), name)["checked"]
+    for attempt in range(1, CLICK_ATTEMPTS + 1):
+        user_click(test, name)
+        try:
+            return test.wait_for_tree(lambda t: control(t, name)["checked"] != was,
+                                      f"{name} to change from {was}", CLICK_LANDING_TIMEOUT)
+        except TimeoutError:
+            if attempt == CLICK_ATTEMPTS:
+                raise
+            print(f"\n[e2e] click on {name} lost (attempt {attempt}); clicking again",
+                  file=sys.stderr)
+
+
 def expand_schedule_area(test):
-    user_click(test, "ScheduleAreaCheck")
+    toggle_check(test, "ScheduleAreaCheck")
     return test.wait_for_tree(lambda t: window_height(t) == EXPANDED_HEIGHT,
                               f"the window to grow to {EXPANDED_HEIGHT} pixels")
 

@@ -67,7 +67,7 @@ class CaptureAndLockTest(ProgramTestCase):
 class WindowCommandsTest(ProgramTestCase):
     def test_topmost_check_makes_the_window_topmost_and_back(self):
         for checked in (True, False):
-            support.user_click(self, "TopmostCheck")
+            support.toggle_check(self, "TopmostCheck")
             tree = self.wait_for_tree(
                 lambda t: bool(t["window"]["exStyle"] & support.WS_EX_TOPMOST) == checked,
                 f"the window's topmost style to be {checked}")
@@ -83,7 +83,7 @@ class WindowCommandsTest(ProgramTestCase):
         self.assertLessEqual(group["screen"][3], tree["window"]["screen"][3],
                              "ScheduleGroup reaches past the window's bottom")
         self.check_screenshot(tree)
-        support.user_click(self, "ScheduleAreaCheck")
+        support.toggle_check(self, "ScheduleAreaCheck")
         tree = self.wait_for_tree(lambda t: support.window_height(t) == support.SHOWN_HEIGHT,
                                   f"the window to shrink to {support.SHOWN_HEIGHT} pixels")
         self.assertEqual(tree["window"]["screen"], shown)
