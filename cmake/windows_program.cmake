@@ -8,7 +8,7 @@ add_library(platform_win32 STATIC ${WIN32_SOURCES})
 target_include_directories(platform_win32 PUBLIC src)
 target_compile_options(platform_win32 PRIVATE ${OWN_WARNINGS})
 target_compile_definitions(platform_win32 PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(platform_win32 PUBLIC user32 gdi32 shell32 advapi32 ole32)
+target_link_libraries(platform_win32 PUBLIC user32 gdi32 shell32 advapi32 ole32 winmm)
 
 add_executable(spruce-clicker WIN32 src/platform/win32/entry.cpp res/program.rc)
 target_compile_options(spruce-clicker PRIVATE ${OWN_WARNINGS})

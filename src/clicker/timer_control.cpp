@@ -9,15 +9,57 @@ namespace {
 
 constexpr std::uintptr_t kPlatformTimerId = 1000;
 
-constexpr std::array kTimers = {Control::ClickTimer, Control::CaptureTimer,
-                                Control::PointClickTimer, Control::ScheduleTimer,
-                                Control::ClockTimer};
+// The timers that click (and the capture that feeds them) tick at the period the user set, which
+// the system timer cannot do below its tick of about 15.6 ms; the schedule compares just after
+// each second turns, so a set second is caught at its start.
+enum class TickSource { SystemTimer, Precise, PreciseOnTheSecond };
+struct TimerKind {
+    Control control;
+    TickSource source;
+};
+constexpr std::array<TimerKind, 5> kTimers = {{
+    {Control::ClickTimer, TickSource::Precise},
+    {Control::CaptureTimer, TickSource::Precise},
+    {Control::PointClickTimer, TickSource::Precise},
+    {Control::ScheduleTimer, TickSource::PreciseOnTheSecond},
+    {Control::ClockTimer, TickSource::SystemTimer},
+}};
 std::array<TimerControl, kTimers.size()> timers{};
 
 TimerControl* timerFor(Control c) {
     for (std::size_t i = 0; i < kTimers.size(); ++i)
-        if (kTimers[i] == c) return &timers[i];
+        if (kTimers[i].control == c) return &timers[i];
     return nullptr;
+}
+
+TickSource sourceOf(const TimerControl& timer) {
+    return kTimers[static_cast<std::size_t>(&timer - timers.data())].source;
+}
+
+void armPlatformTimer(const TimerControl& timer) {
+    const auto period = static_cast<unsigned>(timer.period);
+    switch (sourceOf(timer)) {
+    case TickSource::SystemTimer:
+        platform::setTimer(timer.window, kPlatformTimerId, period);
+        break;
+    case TickSource::Precise:
+        platform::startPreciseTicks(timer.window, period, platform::TickPhase::FromNow);
+        break;
+    case TickSource::PreciseOnTheSecond:
+        platform::startPreciseTicks(timer.window, period, platform::TickPhase::WallClock);
+        break;
+    }
+}
+
+void disarmPlatformTimer(const TimerControl& timer) {
+    if (sourceOf(timer) == TickSource::SystemTimer)
+        platform::killTimer(timer.window, kPlatformTimerId);
+    else
+        platform::stopPreciseTicks(timer.window);
+}
+
+void runTick(platform::Window window) {
+    runBoundHandler(controlOfId(platform::controlId(window)), ControlEvent::Tick);
 }
 
 TimerControl* timerForWindow(platform::Window window) {
@@ -29,7 +71,7 @@ TimerControl* timerForWindow(platform::Window window) {
 void onTimerWindowDestroyed(platform::Window window) {
     TimerControl* timer = timerForWindow(window);
     if (!timer) return;
-    if (timer->running) platform::killTimer(window, kPlatformTimerId);
+    if (timer->running) disarmPlatformTimer(*timer);
     *timer = TimerControl{};
 }
 
@@ -37,8 +79,11 @@ platform::LResult PLATFORM_WINAPI timerWindowProc(platform::Window window, unsig
                                   platform::WParam wParam, platform::LParam lParam) {
     switch (message) {
     case platform::msg::Timer:
-        if (wParam == kPlatformTimerId)
-            runBoundHandler(controlOfId(platform::controlId(window)), ControlEvent::Tick);
+        if (wParam == kPlatformTimerId) runTick(window);
+        return 0;
+    case platform::msg::PreciseTick:
+        // A tick queued before a stop or restart must not click after it.
+        if (platform::acceptPreciseTick(window, wParam)) runTick(window);
         return 0;
     case platform::msg::Destroy:
         onTimerWindowDestroyed(window);
@@ -68,10 +113,9 @@ void writePeriod(Control c, std::int32_t value) {
     if (value < 0) value = 0;
     if (value == timer->period) return;
     timer->period = value;
-    if (timer->running) platform::killTimer(timer->window, kPlatformTimerId);
+    if (timer->running) disarmPlatformTimer(*timer);
     timer->running = value > 0;
-    if (timer->running)
-        platform::setTimer(timer->window, kPlatformTimerId, static_cast<unsigned>(value));
+    if (timer->running) armPlatformTimer(*timer);
 }
 
 std::int32_t periodOf(Control c) {

@@ -1,5 +1,5 @@
-// The five timers: each a hidden window of its own owning one platform timer, whose ticks run
-// the timer's tick handler on the user-interface thread.
+// The five timers: each a hidden window of its own owning one platform tick source, whose
+// ticks run the timer's tick handler on the user-interface thread.
 #pragma once
 
 #include <cstdint>

@@ -61,6 +61,8 @@ constexpr unsigned Create = 0x0001, Destroy = 0x0002, SetFocus = 0x0007, KillFoc
                    MouseMove = 0x0200, LButtonDown = 0x0201, LButtonUp = 0x0202,
                    CaptureChanged = 0x0215, Hotkey = 0x0312, CtlColorStatic = 0x0138,
                    CtlColorBtn = 0x0135, App = 0x8000;
+// Posted by the precise tick source (see startPreciseTicks).
+constexpr unsigned PreciseTick = App + 0x100;
 // Button, edit and combo-box control messages.
 constexpr unsigned BmGetCheck = 0x00F0, BmSetCheck = 0x00F1, BmClick = 0x00F5,
                    EmLimitText = 0x00C5, CbGetCurSel = 0x0147,
@@ -216,6 +218,23 @@ int messageBox(const Text& text, const Text& title, std::uint32_t style);
 
 void setTimer(Window window, std::uintptr_t id, unsigned milliseconds);
 void killTimer(Window window, std::uintptr_t id);
+// Precise ticks: a finer tick source than setTimer, which rounds every period up to the system
+// tick (about 15.6 ms on Windows). A timing thread posts msg::PreciseTick to the window at
+// absolute deadlines (each the previous one plus the period, so the rate does not drift), and
+// at most one tick is pending: deadlines that pass while it waits merge into it. FromNow puts the
+// first deadline one period after the start; WallClock puts every deadline just after a whole
+// multiple of the period in wall-clock time (1000: just after each second turns).
+enum class TickPhase { FromNow, WallClock };
+// How long after the turn of the wall clock a WallClock deadline lies: reading the local time in
+// the tick then gives the new second for certain.
+constexpr unsigned kWallClockTickDelayMs = 1;
+// Starts or restarts the window's ticks; a tick of an earlier start still queued goes stale.
+void startPreciseTicks(Window window, unsigned periodMs, TickPhase phase);
+void stopPreciseTicks(Window window);
+// First thing on each msg::PreciseTick (its wParam is the stamp): true for a tick of the current
+// start, which then stops being pending; false for a stale one, which must be ignored.
+bool acceptPreciseTick(Window window, WParam stamp);
+
 bool registerHotKey(Window window, int id, unsigned modifiers, unsigned virtualKey);
 bool unregisterHotKey(Window window, int id);
 

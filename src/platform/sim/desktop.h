@@ -83,6 +83,16 @@ struct Timer {
     std::int64_t due = 0;
 };
 
+// A precise tick source of one window (platform::startPreciseTicks).
+struct Ticker {
+    platform::Window window = nullptr;
+    unsigned period = 0;
+    platform::TickPhase phase = platform::TickPhase::FromNow;
+    std::int64_t due = 0;
+    platform::WParam stamp = 0;
+    bool pending = false;
+};
+
 struct Hotkey {
     unsigned modifiers = 0;  // without NoRepeat
     unsigned virtualKey = 0;
@@ -120,6 +130,8 @@ struct Desktop {
     KeyState keys;
     MessageProcessor processor;
     std::vector<Timer> timers;
+    std::vector<Ticker> tickers;
+    platform::WParam lastTickStamp = 0;
     // runFor delivers only ticks due by its end time, so a handler slower than its timer's
     // period cannot keep it running for ever.
     std::optional<std::int64_t> tickHorizon;
@@ -191,7 +203,11 @@ void focusFromMessageBox(platform::Window previousActive);
 // WM_QUIT pending, see desktop().quit).
 bool fetch(platform::Message& message);
 void postInput(platform::Message message, KeyState keys);
-void killTimersOf(platform::Window window);
+void killTimersOf(platform::Window window);  // thread timers and precise ticks
+// Posts a tick for every precise tick source due by `latest` that has none pending, and moves
+// each due source's deadline past `latest`.
+void postDuePreciseTicks(std::int64_t latest);
+std::optional<std::int64_t> nextPreciseDeadline();
 // Milliseconds since 1970-01-01 of a local wall-clock time, and back.
 std::int64_t wallMilliseconds(const WallTime& time);
 WallTime wallTimeOf(std::int64_t milliseconds);

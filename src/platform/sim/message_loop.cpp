@@ -30,10 +30,16 @@ bool fetchPaint(Message& message) {
     return false;
 }
 
+// Ticks are delivered only up to runFor's end time.
+std::int64_t latestTickTime() {
+    const Desktop& d = desktop();
+    return d.tickHorizon ? std::min(d.now, *d.tickHorizon) : d.now;
+}
+
 bool fetchTimer(Message& message) {
     Desktop& d = desktop();
     Timer* due = nullptr;
-    const std::int64_t latest = d.tickHorizon ? std::min(d.now, *d.tickHorizon) : d.now;
+    const std::int64_t latest = latestTickTime();
     for (Timer& t : d.timers)
         if (t.due <= latest && (!due || t.due < due->due)) due = &t;
     if (!due) return false;
@@ -56,7 +62,7 @@ void deliver(const Message& message) {
 }
 
 std::optional<std::int64_t> nextTimerDue() {
-    std::optional<std::int64_t> next;
+    std::optional<std::int64_t> next = nextPreciseDeadline();
     for (const Timer& t : desktop().timers)
         if (!next || t.due < *next) next = t.due;
     return next;
@@ -92,6 +98,7 @@ namespace sim::detail {
 
 bool fetch(Message& message) {
     Desktop& d = desktop();
+    postDuePreciseTicks(latestTickTime());
     if (!d.posted.empty()) {
         take(d.posted, message);
         return true;

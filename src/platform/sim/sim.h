@@ -9,7 +9,9 @@
 //   window marked invalid, then one WM_TIMER of a due timer (the one due earliest). Timers and
 //   paints are low priority and never queue up: a timer that fell due several times while the
 //   program was busy gives one WM_TIMER, and its next due time keeps its phase (the first
-//   multiple of the period after now).
+//   multiple of the period after now). Precise ticks (platform::startPreciseTicks) are posted
+//   messages instead: at each fetch, every precise source whose deadline has passed posts its
+//   tick unless one is still pending, and its deadline moves past now on its grid.
 // - getMessage never blocks: on an idle queue (nothing posted, no input, no paint, no timer due
 //   at the current virtual time) it throws sim::Idle. So `while (getMessage(m)) process(m);`
 //   run by a test ends normally once the program has posted WM_QUIT (for example after
@@ -150,6 +152,18 @@ struct TimerInfo {
 };
 std::vector<TimerInfo> timers();
 std::optional<TimerInfo> timer(platform::Window window, std::uintptr_t id);
+
+// Precise tick sources (platform::startPreciseTicks): exact on the virtual clock, and like the
+// real ones at most one tick pending, posted as a message at its deadline.
+struct TickerInfo {
+    platform::Window window = nullptr;
+    unsigned period = 0;
+    platform::TickPhase phase = platform::TickPhase::FromNow;
+    std::int64_t nextDue = 0;  // virtual ms (now())
+    bool pending = false;      // a tick is posted and not yet accepted
+};
+std::vector<TickerInfo> preciseTickers();
+std::optional<TickerInfo> preciseTicker(platform::Window window);
 
 // ---- Keyboard and hotkeys ------------------------------------------------------------------
 

@@ -64,6 +64,7 @@ void killTimersOf(platform::Window window) {
     timers.erase(std::remove_if(timers.begin(), timers.end(),
                                 [&](const Timer& t) { return t.window == window; }),
                  timers.end());
+    platform::stopPreciseTicks(window);
 }
 
 }  // namespace sim::detail

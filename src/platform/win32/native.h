@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/platform.h"
@@ -22,6 +23,10 @@ std::wstring wide(const char* gbk, std::size_t length);
 inline std::wstring wide(const Text& gbk) { return wide(gbk.data(), gbk.size()); }
 inline std::wstring wide(const char* gbk) { return wide(gbk, std::char_traits<char>::length(gbk)); }
 Text gbk(const wchar_t* text, std::size_t length);
+
+// Local wall-clock time as a FILETIME count (100 ns units), from the precise system time where
+// the system has it: the clock that both localTime and the wall-clock ticks read.
+std::int64_t localTimeNow();
 inline Text gbk(const std::wstring& text) { return gbk(text.data(), text.size()); }
 
 }  // namespace platform::win32

@@ -3,11 +3,33 @@
 
 #include <ole2.h>
 
+namespace platform::win32 {
+
+std::int64_t localTimeNow() {
+    // GetSystemTimeAsFileTime moves only at the system tick, up to 15.6 ms after the second
+    // turns; the precise one (Windows 8 and later) is exact.
+    using PreciseTime = void(WINAPI*)(LPFILETIME);
+    static const auto precise = reinterpret_cast<PreciseTime>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
+    FILETIME system{}, local{};
+    if (precise)
+        precise(&system);
+    else
+        GetSystemTimeAsFileTime(&system);
+    FileTimeToLocalFileTime(&system, &local);
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(local.dwHighDateTime) << 32) |
+                                     local.dwLowDateTime);
+}
+
+}  // namespace platform::win32
+
 namespace platform {
 
 LocalTime localTime() {
+    const auto ticks = static_cast<std::uint64_t>(win32::localTimeNow());
+    const FILETIME local{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME now{};
-    GetLocalTime(&now);
+    FileTimeToSystemTime(&local, &now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
