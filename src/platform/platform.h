@@ -221,9 +221,13 @@ void killTimer(Window window, std::uintptr_t id);
 // Precise ticks: a finer tick source than setTimer, which rounds every period up to the system
 // tick (about 15.6 ms on Windows). A timing thread posts msg::PreciseTick to the window at
 // absolute deadlines (each the previous one plus the period, so the rate does not drift), and
-// at most one tick is pending: deadlines that pass while it waits merge into it. FromNow puts the
-// first deadline one period after the start; WallClock puts every deadline just after a whole
-// multiple of the period in wall-clock time (1000: just after each second turns).
+// at most one tick is pending. A deadline that passes while the tick waits is made up as soon as
+// the tick is taken if it is less than kTickCatchUpMs late (jitter of the wake-up or of the
+// thread); later deadlines merge into the waiting tick, and the deadlines then keep their grid
+// from after the stall. FromNow puts the first deadline one period after the start; WallClock
+// puts every deadline just after a whole multiple of the period in wall-clock time (1000: just
+// after each second turns).
+constexpr unsigned kTickCatchUpMs = 5;
 enum class TickPhase { FromNow, WallClock };
 // How long after the turn of the wall clock a WallClock deadline lies: reading the local time in
 // the tick then gives the new second for certain.

@@ -1,7 +1,8 @@
 // click-target: a helper window of the end-to-end tests. It covers a given screen rectangle
 // and writes every mouse-button message it receives to standard output as one JSON line,
-// flushed at once: {"event":"WM_LBUTTONDOWN","x":..,"y":..,"ms":..} with the screen position
-// and a millisecond timestamp. The first line, {"event":"ready",...}, says it is on screen.
+// flushed at once: {"event":"WM_LBUTTONDOWN","x":..,"y":..,"ms":..,"us":..,"utc_us":..} with the
+// screen position, the tick count in ms, the performance counter in µs and the UTC time in µs.
+// The first line, {"event":"ready",...}, says it is on screen.
 //   click-target.exe x y width height [topmost]
 #include <windows.h>
 
@@ -22,11 +23,37 @@ constexpr ButtonMessage kLogged[] = {
     {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
 };
 
+// Microseconds of the performance counter: intervals of a millisecond need finer stamps than
+// the tick count.
+unsigned long long counterMicroseconds() {
+    static const long long frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<unsigned long long>(now.QuadPart / frequency * 1000000 +
+                                           now.QuadPart % frequency * 1000000 / frequency);
+}
+
+// Microseconds since 1970-01-01 UTC of the precise system time.
+unsigned long long utcMicroseconds() {
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr unsigned long long kUnixEpoch = 116444736000000000ULL;  // in 100 ns since 1601
+    return (ticks - kUnixEpoch) / 10;
+}
+
 void logButton(HWND window, const char* name, LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ClientToScreen(window, &at);
-    std::printf("{\"event\":\"%s\",\"x\":%ld,\"y\":%ld,\"ms\":%llu}\n", name, at.x, at.y,
-                static_cast<unsigned long long>(GetTickCount64()));
+    std::printf("{\"event\":\"%s\",\"x\":%ld,\"y\":%ld,\"ms\":%llu,\"us\":%llu,"
+                "\"utc_us\":%llu}\n",
+                name, at.x, at.y, static_cast<unsigned long long>(GetTickCount64()),
+                counterMicroseconds(), utcMicroseconds());
     std::fflush(stdout);
 }
 

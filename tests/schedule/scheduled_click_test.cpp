@@ -77,6 +77,19 @@ TEST_F(ScheduledClickTest, ClickingStartsInTheSetSecondAtThePoint) {
     EXPECT_EQ(sim::inputLog().back().y, 60);
 }
 
+TEST_F(ScheduledClickTest, TheFirstClickComesOnePeriodAfterTheSetSecondBegins) {
+    restartAt({2024, 3, 5, 12, 0, 0, 400});
+    setTime("12", "00", "03");
+    confirm();
+    clearInput();
+    const sim::WallTime wall = sim::wallClock();
+    const std::int64_t setSecondAt = sim::now() + (3000 - (wall.second * 1000 + wall.millisecond));
+    advance(setSecondAt - sim::now() + 100);
+    ASSERT_GE(leftClicks(), 1);
+    // The comparison just after the second turns starts the 10 ms clicking timer.
+    EXPECT_EQ(sim::inputLog().front().time - setSecondAt, platform::kWallClockTickDelayMs + 10);
+}
+
 TEST_F(ScheduledClickTest, TicksThatSkipTheSetSecondStillFire) {
     // Ticks 1010 ms apart from 12:00:00.985 fall at 01.995 and 03.005: second 2 gets none.
     restartAt({2024, 3, 5, 12, 0, 0, 985});

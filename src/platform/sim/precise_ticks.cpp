@@ -1,5 +1,7 @@
 // Precise tick sources on the virtual clock: what the timing thread of the real backend does,
-// done at each fetch of the thread's queue for the deadlines that have passed by then.
+// done at each fetch of the thread's queue for the deadlines that have passed by then (a
+// deadline made up after a late acceptance is posted at the next fetch, after the handler of
+// the tick, which is when the real one reaches the queue too).
 #include <algorithm>
 
 #include "platform/sim/desktop.h"
@@ -34,6 +36,24 @@ Ticker* tickerOf(platform::Window window) {
     return nullptr;
 }
 
+// The deadline after the one just posted.
+void advance(Ticker& t) {
+    if (t.phase == TickPhase::WallClock)
+        t.due = nextWallClockDeadline(t.due, t.period);
+    else
+        t.due += t.period;
+}
+
+// Deadlines missed by more than the catch-up time merge into the tick just taken; the next one
+// lies on the grid after now.
+void mergeMissedDeadlines(Ticker& t, std::int64_t now) {
+    if (t.due > now - static_cast<std::int64_t>(platform::kTickCatchUpMs)) return;
+    if (t.phase == TickPhase::WallClock)
+        t.due = nextWallClockDeadline(now, t.period);
+    else
+        t.due += ((now - t.due) / t.period + 1) * static_cast<std::int64_t>(t.period);
+}
+
 }  // namespace
 
 namespace sim::detail {
@@ -41,24 +61,17 @@ namespace sim::detail {
 void postDuePreciseTicks(std::int64_t latest) {
     Desktop& d = desktop();
     for (Ticker& t : d.tickers) {
-        if (t.due > latest) continue;
-        if (!t.pending) {
-            d.posted.push_back({{t.window, platform::msg::PreciseTick, t.stamp, 0}, false, {}});
-            t.pending = true;
-        }
-        if (t.phase == TickPhase::WallClock) {
-            t.due = nextWallClockDeadline(latest, t.period);
-        } else {
-            // Deadlines stay on the grid of the start: a stall skips whole periods.
-            t.due += ((latest - t.due) / t.period + 1) * static_cast<std::int64_t>(t.period);
-        }
+        if (t.pending || t.due > latest) continue;
+        d.posted.push_back({{t.window, platform::msg::PreciseTick, t.stamp, 0}, false, {}});
+        t.pending = true;
+        advance(t);
     }
 }
 
 std::optional<std::int64_t> nextPreciseDeadline() {
     std::optional<std::int64_t> next;
     for (const Ticker& t : desktop().tickers)
-        if (!next || t.due < *next) next = t.due;
+        if (!t.pending && (!next || t.due < *next)) next = t.due;
     return next;
 }
 
@@ -86,6 +99,7 @@ bool acceptPreciseTick(Window window, WParam stamp) {
     Ticker* ticker = tickerOf(window);
     if (!ticker || ticker->stamp != stamp) return false;
     ticker->pending = false;
+    mergeMissedDeadlines(*ticker, desktop().now);
     return true;
 }
 

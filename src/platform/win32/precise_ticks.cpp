@@ -93,8 +93,15 @@ public:
         EnterCriticalSection(&lock_);
         Source* source = find(window);
         const bool current = source && source->stamp == stamp;
-        if (current) source->pending = false;
+        if (current) {
+            source->pending = false;
+            const std::int64_t now = counterNow();
+            mergeMissedDeadlines(*source, now);
+            // A deadline made up goes out at once; otherwise the thread waits for it afresh.
+            postIfDue(*source, now);
+        }
         LeaveCriticalSection(&lock_);
+        if (current) SetEvent(wake_);
         return current;
     }
 
@@ -108,14 +115,16 @@ private:
         for (;;) {
             EnterCriticalSection(&lock_);
             const std::int64_t now = counterNow();
-            postDueTicks(now);
             bool any = false;
             std::int64_t earliest = 0;
-            for (const Source& s : sources_)
-                if (!any || s.due < earliest) {
+            for (Source& s : sources_) {
+                postIfDue(s, now);
+                // A pending source waits for its acceptance, which wakes the thread.
+                if (!s.pending && (!any || s.due < earliest)) {
                     earliest = s.due;
                     any = true;
                 }
+            }
             LeaveCriticalSection(&lock_);
             if (!any || !timer_) {
                 WaitForSingleObject(wake_, INFINITE);
@@ -130,19 +139,21 @@ private:
         }
     }
 
-    void postDueTicks(std::int64_t now) {
-        for (Source& s : sources_) {
-            if (s.due > now) continue;
-            // A tick still waiting takes in every deadline that passes meanwhile.
-            if (!s.pending && PostMessageW(s.window, platform::msg::PreciseTick, s.stamp, 0))
-                s.pending = true;
-            if (s.phase == TickPhase::WallClock) {
-                s.due = nextWallClockDeadline(s, now);
-            } else {
-                // Absolute deadlines on the grid of the start: a stall skips whole periods.
-                const std::int64_t period = counts(s.periodMs);
-                s.due += ((now - s.due) / period + 1) * period;
-            }
+    void postIfDue(Source& s, std::int64_t now) {
+        if (s.pending || s.due > now) return;
+        if (!PostMessageW(s.window, platform::msg::PreciseTick, s.stamp, 0)) return;
+        s.pending = true;
+        s.due = s.phase == TickPhase::WallClock ? nextWallClockDeadline(s, now)
+                                                 : s.due + counts(s.periodMs);
+    }
+
+    void mergeMissedDeadlines(Source& s, std::int64_t now) const {
+        if (s.due > now - counts(platform::kTickCatchUpMs)) return;
+        if (s.phase == TickPhase::WallClock) {
+            s.due = nextWallClockDeadline(s, now);
+        } else {
+            const std::int64_t period = counts(s.periodMs);
+            s.due += ((now - s.due) / period + 1) * period;
         }
     }
 

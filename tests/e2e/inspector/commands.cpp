@@ -1,6 +1,8 @@
 // The inspector's commands: what a user or another program can do to the program under test.
 #include "inspector/commands.h"
 
+#include <psapi.h>
+
 #include <cstdlib>
 
 #include "inspector/target.h"
@@ -143,6 +145,31 @@ void watch(Json& json) {
     json.key("pid").value(static_cast<long long>(target.processId));
 }
 
+long long hundredNanoseconds(const FILETIME& t) {
+    return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                                  t.dwLowDateTime);
+}
+
+// CPU time and memory of the program's process, as Windows reports them to another program.
+void processStats(Json& json) {
+    const Target target = findTarget();
+    if (!target.window) return fail(json, "program window not found");
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                 target.processId);
+    if (!process) return fail(json, "cannot open the process");
+    FILETIME created{}, exited{}, kernel{}, user{};
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    const bool times = GetProcessTimes(process, &created, &exited, &kernel, &user) != 0;
+    const bool counters = K32GetProcessMemoryInfo(process, &memory, sizeof memory) != 0;
+    CloseHandle(process);
+    json.key("ok").value(times && counters);
+    json.key("pid").value(static_cast<long long>(target.processId));
+    json.key("cpu100ns").value(hundredNanoseconds(kernel) + hundredNanoseconds(user));
+    json.key("workingSet").value(static_cast<long long>(memory.WorkingSetSize));
+    json.key("peakWorkingSet").value(static_cast<long long>(memory.PeakWorkingSetSize));
+}
+
 void waitExit(const Words& words, Json& json) {
     if (!watchedProcess) return fail(json, "no process watched");
     const auto timeout = static_cast<DWORD>(number(words, 1, 5000));
@@ -194,6 +221,7 @@ bool runCommand(const Words& words, Json& json) {
     else if (name == "hold-hotkey") holdHotkey(words, json);
     else if (name == "release-hotkey") releaseHotkey(words, json);
     else if (name == "screen") screen(json);
+    else if (name == "process-stats") processStats(json);
     else fail(json, "unknown command");
     json.endObject();
     return true;
