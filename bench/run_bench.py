@@ -134,14 +134,21 @@ def program_host_pid():
 
 
 def idle_cpu(bench, seconds):
+    """CPU use while idle, in per cent of one core: as Windows reports it (None where Wine
+    reports no CPU time for another process) and for the Linux process under Wine."""
     pid = program_host_pid()
     before, host_before, started = stats(bench), pid and host_cpu_seconds(pid), time.monotonic()
     time.sleep(seconds)
     after, host_after, elapsed = stats(bench), pid and host_cpu_seconds(pid), \
         time.monotonic() - started
-    windows_pct = (after["cpu100ns"] - before["cpu100ns"]) / 1e7 / elapsed * 100
-    host_pct = (host_after - host_before) / elapsed * 100 if pid else float("nan")
+    windows_pct = ((after["cpu100ns"] - before["cpu100ns"]) / 1e7 / elapsed * 100
+                   if after["cpu100ns"] else None)
+    host_pct = (host_after - host_before) / elapsed * 100 if pid else None
     return windows_pct, host_pct
+
+
+def percent(value):
+    return "n/a" if value is None else f"{value:.3f} %"
 
 
 def markdown(rows, delays, idle, memory, exe_size, span):
@@ -163,10 +170,11 @@ def markdown(rows, delays, idle, memory, exe_size, span):
                      f"{len(delays)} runs: " + ", ".join(f"{d:.1f}" for d in delays) +
                      f" ms (median {statistics.median(delays):.1f} ms, max {max(delays):.1f} ms).")
     lines.append(f"Idle (window shown, nothing clicking) for {idle[2]:.0f} s: CPU "
-                 f"{idle[0]:.3f} % as Windows reports it, {idle[1]:.3f} % of the Linux process "
-                 f"that runs it under Wine.")
-    lines.append(f"Working set: {memory['start'] / 1024:.0f} KiB after start, "
-                 f"{memory['end'] / 1024:.0f} KiB at the end, peak "
+                 f"{percent(idle[0])} as Windows reports it, {percent(idle[1])} of the Linux "
+                 f"process that runs it under Wine.")
+    samples = ", ".join(f"{v / 1024:.0f}" for _, v in memory["samples"])
+    lines.append(f"Working set (KiB) after start, after each clicking run, after the schedule "
+                 f"runs and after the idle time: {samples}; peak "
                  f"{memory['peak'] / 1024:.0f} KiB.")
     lines.append(f"Program size: {exe_size / 1024:.0f} KiB ({exe_size} bytes).")
     return "\n".join(lines) + "\n"
@@ -189,7 +197,7 @@ def main():
         bench.addCleanup(target.close)
         recorder = support.ClickRecorder(target)
         time.sleep(2)
-        memory = {"start": stats(bench)["workingSet"]}
+        memory = {"samples": [("start", stats(bench)["workingSet"])]}
         support.choose_start_key(bench, START_KEY)
         rows = []
         for interval in args.intervals:
@@ -200,15 +208,19 @@ def main():
                   f"{plain['achieved']:8.1f}/s ratio {plain['ratio']:.3f} median "
                   f"{plain['median']:.2f} p99 {plain['p99']:.2f}", flush=True)
             rows.append((interval, ours, plain))
+            memory["samples"].append((f"{interval} ms", stats(bench)["workingSet"]))
         delays = scheduled_delays(bench, target, recorder, args.schedule_runs)
+        memory["samples"].append(("schedule", stats(bench)["workingSet"]))
         print(f"scheduled click delays (ms): {[round(d, 1) for d in delays]}", flush=True)
         windows_pct, host_pct = idle_cpu(bench, args.idle)
         idle = (windows_pct, host_pct, args.idle)
-        print(f"idle CPU over {args.idle:.0f} s: {windows_pct:.3f} % (Windows view), "
-              f"{host_pct:.3f} % (Linux process)", flush=True)
+        print(f"idle CPU over {args.idle:.0f} s: {percent(windows_pct)} (Windows view), "
+              f"{percent(host_pct)} (Linux process)", flush=True)
         end = stats(bench)
-        memory.update(end=end["workingSet"], peak=end["peakWorkingSet"])
-        print(f"working set: start {memory['start']} end {memory['end']} peak {memory['peak']}")
+        memory["samples"].append(("idle", end["workingSet"]))
+        memory["peak"] = end["peakWorkingSet"]
+        print(f"working set samples: {memory['samples']}; peak {memory['peak']}; "
+              f"CPU time reported by Windows {end['cpu100ns'] / 1e7:.3f} s")
         exe_size = PROGRAM_EXE.stat().st_size
         print(f"exe size: {exe_size} bytes")
         report = markdown(rows, delays, idle, memory, exe_size, args.span)

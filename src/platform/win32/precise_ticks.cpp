@@ -97,11 +97,13 @@ public:
             source->pending = false;
             const std::int64_t now = counterNow();
             mergeMissedDeadlines(*source, now);
-            // A deadline made up goes out at once; otherwise the thread waits for it afresh.
+            // A deadline made up goes out at once.
             postIfDue(*source, now);
         }
+        const bool threadMustWait = current && !source->pending;
         LeaveCriticalSection(&lock_);
-        if (current) SetEvent(wake_);
+        // The thread leaves a pending source out of its wait; one no longer pending must go in.
+        if (threadMustWait) SetEvent(wake_);
         return current;
     }
 
@@ -141,8 +143,9 @@ private:
 
     void postIfDue(Source& s, std::int64_t now) {
         if (s.pending || s.due > now) return;
-        if (!PostMessageW(s.window, platform::msg::PreciseTick, s.stamp, 0)) return;
-        s.pending = true;
+        // A full queue loses the tick; the deadline moves on all the same, so the thread never
+        // spins on it.
+        s.pending = PostMessageW(s.window, platform::msg::PreciseTick, s.stamp, 0) != 0;
         s.due = s.phase == TickPhase::WallClock ? nextWallClockDeadline(s, now)
                                                  : s.due + counts(s.periodMs);
     }
