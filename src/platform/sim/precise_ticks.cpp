@@ -5,15 +5,12 @@
 #include <algorithm>
 
 #include "platform/sim/desktop.h"
+#include "platform/tick_deadlines.h"
 
 namespace {
 
 using namespace sim::detail;
 using platform::TickPhase;
-
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
 
 // The first deadline after `after` (virtual ms) that lies just after a whole multiple of the
 // period of wall-clock time, as the wall clock reads now.
@@ -21,8 +18,7 @@ std::int64_t nextWallClockDeadline(std::int64_t after, unsigned period) {
     const Desktop& d = desktop();
     const std::int64_t wall = d.wallAtZero + after;
     const std::int64_t margin = platform::kWallClockTickDelayMs;
-    const std::int64_t turn = floorDiv(wall - margin, period) * period + margin + period;
-    return turn - d.wallAtZero;
+    return platform::ticks::nextTurnAfter(wall, period, margin) - d.wallAtZero;
 }
 
 std::int64_t firstDeadline(unsigned period, TickPhase phase) {
@@ -51,7 +47,7 @@ void mergeMissedDeadlines(Ticker& t, std::int64_t now) {
     if (t.phase == TickPhase::WallClock)
         t.due = nextWallClockDeadline(now, t.period);
     else
-        t.due += ((now - t.due) / t.period + 1) * static_cast<std::int64_t>(t.period);
+        t.due = platform::ticks::nextOnGridAfter(t.due, now, t.period);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // deadline of all tick sources and posts each due source one tick message. The thread touches
 // only the sources' own records; every tick is handled on the user-interface thread.
 #include "platform/win32/native.h"
+#include "platform/tick_deadlines.h"
 
 #include <mmsystem.h>
 
@@ -38,10 +39,6 @@ std::int64_t counterFrequency() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return frequency.QuadPart;
-}
-
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
 }
 
 class TimingThread {
@@ -155,8 +152,7 @@ private:
         if (s.phase == TickPhase::WallClock) {
             s.due = nextWallClockDeadline(s, now);
         } else {
-            const std::int64_t period = counts(s.periodMs);
-            s.due += ((now - s.due) / period + 1) * period;
+            s.due = platform::ticks::nextOnGridAfter(s.due, now, counts(s.periodMs));
         }
     }
 
@@ -166,7 +162,7 @@ private:
         const std::int64_t wall = platform::win32::localTimeNow();
         const std::int64_t period = s.periodMs * k100nsPerMs;
         const std::int64_t margin = platform::kWallClockTickDelayMs * k100nsPerMs;
-        const std::int64_t turn = floorDiv(wall - margin, period) * period + margin + period;
+        const std::int64_t turn = platform::ticks::nextTurnAfter(wall, period, margin);
         return now + (turn - wall) * frequency_ / 10000000;
     }
 
